@@ -6,6 +6,7 @@
 #include "platform/sim/simulated_hotkeys.h"
 #include "platform/sim/simulated_input.h"
 #include "platform/sim/simulated_process.h"
+#include "platform/sim/simulated_shell.h"
 #include "platform/sim/simulated_window.h"
 #include "platform/sim/simulated_window_walk.h"
 #include "platform/sim/virtual_clock.h"
@@ -19,6 +20,7 @@ struct SimulatedDesktop {
   SimulatedProcess process;
   SimulatedHotkeys hotkeys{window};
   SimulatedWindowWalk walk{clock, hotkeys};
+  SimulatedShell shell{window};
 };
 
 }  // namespace orvalek::sim
