@@ -13,6 +13,13 @@
 
 namespace orvalek {
 
+// Outer size of the main window, frame and title bar included.
+inline constexpr platform::Size kMainWindowOuterSize{462, 255};
+
+// Top left corner of the main window centred on a screen of `screen`, as at
+// creation: each half-difference truncated.
+platform::Point centredMainWindowPosition(platform::Size screen);
+
 class ControlProperties {
  public:
   explicit ControlProperties(platform::WindowPort& window) : window_(window) {}
