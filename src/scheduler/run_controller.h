@@ -12,8 +12,7 @@ namespace orvalek {
 
 class RunController {
  public:
-  RunController(ControlProperties& controls, platform::InputPort& input,
-                platform::ClockPort& clock)
+  RunController(ControlProperties& controls, platform::InputPort& input, platform::ClockPort& clock)
       : controls_(controls), input_(input), clock_(clock) {}
 
   // 按钮_开始, and F3 while no run is on.
@@ -28,6 +27,12 @@ class RunController {
   void releaseLines();
 
  private:
+  // Parses currentLine into current; false when the line holds no entry.
+  bool parseCurrentLine();
+  void writeRunningCaption();
+  // Stops the run at a line that holds no entry; the caption names the line.
+  void haltWithoutEntry();
+
   ControlProperties& controls_;
   platform::InputPort& input_;
   platform::ClockPort& clock_;
