@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang clang-format libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64 g++-mingw-w64-i686
-  wine wine64 xvfb xdotool x11-utils imagemagick fonts-wqy-microhei python3-pytest
+  wine wine64 xvfb xdotool x11-utils imagemagick fonts-wqy-microhei python3-pytest locales
 )
 
 missing=()
