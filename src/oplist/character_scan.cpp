@@ -1,5 +1,6 @@
 #include "oplist/character_scan.h"
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -9,13 +10,21 @@ namespace {
 constexpr std::uint64_t kEveryByte = 0x0101010101010101ULL;
 constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
 
-// True when one of the eight bytes of `word` is a lead byte or equals the
-// byte whose copies fill `pattern`: only such a byte can end a plain ASCII
-// run or start a match, so words without one are skipped whole.
-bool holdsCandidate(std::uint64_t word, std::uint64_t pattern) {
+// Marks, by its high bit, each byte of `word` that is a lead byte or equals
+// the byte whose copies fill `pattern`: only such a byte can end a plain
+// ASCII run or start a match. Above the lowest true mark a borrow may set a
+// false one, which only makes the scan stop early.
+std::uint64_t candidateMarks(std::uint64_t word, std::uint64_t pattern) {
   const std::uint64_t equal = word ^ pattern;
   const std::uint64_t zeroByte = (equal - kEveryByte) & ~equal & kHighBits;
-  return ((word & kHighBits) | zeroByte) != 0;
+  return (word & kHighBits) | zeroByte;
+}
+
+// How many plain bytes, in memory order, precede the first marked one.
+std::size_t plainBytesBefore(std::uint64_t marks) {
+  const int bit = std::endian::native == std::endian::little ? std::countr_zero(marks)
+                                                             : std::countl_zero(marks);
+  return static_cast<std::size_t>(bit / 8);
 }
 
 }  // namespace
@@ -36,10 +45,12 @@ std::size_t findAtCharacterStart(std::string_view text, std::size_t from, std::s
     if (lastStart - pos >= sizeof(std::uint64_t)) {
       std::uint64_t word = 0;
       std::memcpy(&word, data + pos, sizeof word);
-      if (!holdsCandidate(word, pattern)) {
+      const std::uint64_t marks = candidateMarks(word, pattern);
+      if (marks == 0) {
         pos += sizeof word;
         continue;
       }
+      pos += plainBytesBefore(marks);
     }
     const char byte = data[pos];
     if (byte == first && std::memcmp(data + pos, wanted.data(), wanted.size()) == 0) {

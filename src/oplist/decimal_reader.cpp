@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -120,7 +121,7 @@ class ConversionText {
   const char* end() const { return begin() + size_; }
 
  private:
-  std::array<char, 64> inline_{};
+  std::array<char, 64> inline_;  // only the first size_ bytes are ever read
   std::string spill_;
   std::size_t size_ = 0;
 };
@@ -154,6 +155,9 @@ class Significand {
     if (magnitude < kSurelyZero) {
       return 0.0;
     }
+    if (const auto exact = exactProduct(power)) {
+      return *exact;
+    }
     std::array<char, std::numeric_limits<std::int64_t>::digits10 + 3> powerText{};
     powerText[0] = 'e';
     const auto written =
@@ -180,12 +184,40 @@ class Significand {
       return;
     }
     for (; trailingZeros_ > 0; --trailingZeros_) {
-      digits_.push('0');
+      keepDigit('0');
     }
-    digits_.push(digit);
+    keepDigit(digit);
   }
 
+  void keepDigit(char digit) {
+    digits_.push(digit);
+    if (digits_.size() <= kExactDigits) {
+      leadingValue_ = leadingValue_ * 10 + static_cast<std::uint64_t>(digit - '0');
+    }
+  }
+
+  // Most typed numbers have a significand and a power of ten that are both
+  // exact doubles; their product or quotient is then rounded once, which is
+  // the correctly rounded value, without a conversion of text.
+  std::optional<double> exactProduct(std::int64_t power) const {
+    constexpr std::int64_t kLargestExactPower = 22;
+    if (digits_.size() > kExactDigits || power > kLargestExactPower ||
+        power < -kLargestExactPower) {
+      return std::nullopt;
+    }
+    static constexpr std::array<double, kLargestExactPower + 1> kPowersOfTen = {
+        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const auto significand = static_cast<double>(leadingValue_);
+    const double scale = kPowersOfTen[static_cast<std::size_t>(power < 0 ? -power : power)];
+    return power < 0 ? significand / scale : significand * scale;
+  }
+
+  // Up to 10^15 every integer is a double.
+  static constexpr std::size_t kExactDigits = 15;
+
   ConversionText digits_;
+  std::uint64_t leadingValue_ = 0;  // the significand while it has kExactDigits or fewer
   std::int64_t trailingZeros_ = 0;
   std::int64_t fractionDigits_ = 0;
 };

@@ -63,9 +63,7 @@ TEST(ParseOperation, ReadsSixFieldsOfAnyFormIntoAnEntry) {
       // Fewer than six fields hold no operation.
       {"100,200,0,0,5", std::nullopt},
       {"100,200,0,0,5,", std::nullopt},
-      {"1\xa3\xac"
-       "2,0,0,5,0",
-       std::nullopt},
+      {"1\xa3\xac\x32,0,0,5,0", std::nullopt},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(std::string(c.line)));

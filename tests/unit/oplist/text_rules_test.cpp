@@ -53,11 +53,7 @@ TEST(SplitOnDelimiter, CutsAtCommasAndKeepsBlanksAndEmptyFields) {
 TEST(SplitOnDelimiter, NeverCutsInsideATwoByteCharacter) {
   const SplitCase cases[] = {
       // The full-width comma is one character, no delimiter.
-      {"1\xa3\xac"
-       "2",
-       ",",
-       {"1\xa3\xac"
-        "2"}},
+      {"1\xa3\xac\x32", ",", {"1\xa3\xac\x32"}},
       // A lead byte takes the next byte along whatever it is.
       {"\x81,2", ",", {"\x81,2"}},
       {"\x81,,2", ",", {"\x81,", "2"}},
@@ -181,23 +177,15 @@ TEST(FindSubtext, FindsTheFirstMatchAtACharacterStartCountingBytesFromOne) {
       {"", "", -1},
       {"", "a", -1},
       {"abcbc", "bc", 2},
-      {"\xb0\xa1"
-       "a",
-       "a", 3},
+      {"\xb0\xa1\x61", "a", 3},
       {"abc", "B", -1},
       {"ab", "abc", -1},
       {"abc", "abc", 1},
       // A match may not start on the second byte of a character.
       {"\xb0\xa1", "\xa1", -1},
-      {"\xb0"
-       "ab",
-       "ab", -1},
-      {"\xb0"
-       "abab",
-       "ab", 4},
-      {"x\xb0"
-       "aab",
-       "ab", 4},
+      {"\xb0\x61\x62", "ab", -1},
+      {"\xb0\x61\x62\x61\x62", "ab", 4},
+      {"x\xb0\x61\x61\x62", "ab", 4},
       // Past the first eight bytes, and after two-byte characters.
       {"0123456789abcdef\xb0\xa1xyz", "xyz", 19},
       {"0123456789\xb0xyzxyz", "xyz", 15},
