@@ -267,14 +267,15 @@ TEST_F(HotkeyRegistryTest, ARoutineMaySendMessagesAndRegisterThroughTheSameWindo
   ASSERT_EQ(registry.registerHotkey(
                 kMainWindow, std::nullopt, kVkF1,
                 [&] {
+                  // Registering from inside a routine grows the table under
+                  // the running routine, which must not live in it.
+                  for (std::int32_t id = 10; id < 40; ++id) {
+                    registerForMain(kVkF3 + static_cast<std::uint32_t>(id), id, "more");
+                  }
                   // Setting a box's text notifies the window: that message,
                   // and a hotkey sent by hand, come back through the subclass.
                   answeredInside = desktop.hotkeys.sendMessage({kMainWindow, kWmCommand, 11, 0});
                   desktop.hotkeys.sendMessage(hotkeyMessage(2));
-                  // Registering from inside a routine grows the table under it.
-                  for (std::int32_t id = 10; id < 40; ++id) {
-                    registerForMain(kVkF3 + static_cast<std::uint32_t>(id), id, "more");
-                  }
                   ran.push_back("F1");
                 },
                 1),
