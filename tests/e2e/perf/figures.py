@@ -36,16 +36,19 @@ def interval_figures(presses, period_ms):
 
 
 def process_ids(executable_name):
-    """The processes whose command line names the executable (Wine shows the Windows path there)."""
+    """The processes of this Wine session (this WINEPREFIX) whose command line names the
+    executable; Wine shows the Windows path there. Other sessions on the machine are left out."""
+    own_prefix = f"WINEPREFIX={os.environ['WINEPREFIX']}".encode()
     found = []
     for entry in Path("/proc").iterdir():
         if not entry.name.isdigit():
             continue
         try:
             command_line = (entry / "cmdline").read_bytes().replace(b"\0", b" ").decode("utf-8", "replace")
+            environment = (entry / "environ").read_bytes().split(b"\0")
         except OSError:
             continue
-        if executable_name.lower() in command_line.lower():
+        if executable_name.lower() in command_line.lower() and own_prefix in environment:
             found.append(int(entry.name))
     return found
 

@@ -11,9 +11,8 @@ from pathlib import Path
 
 from figures import cpu_seconds, interval_figures, press_times, print_table, process_ids
 from harness.program import Program
+from looping_list import prepare_looping_list
 
-LIST = "编辑框_操作组合"
-LOOP_BOX = "选择框_是否循环操作"
 F3_HOTKEY_ID = 3
 PERIOD_MS = 100
 RUN_S = 10
@@ -54,9 +53,7 @@ def test_measure_wine_timing_idle_size_and_start(suite, probe, desktop, recorder
         idle_after_start = idle_cpu_seconds(executable_name)
 
         # The program's clicks: one line, looping, 100 ms.
-        x, y = CLICK_POINT
-        program.set_text(LIST, f"{x},{y},0,0,{PERIOD_MS / 1000},0\r\n")
-        program.press_button(LOOP_BOX)
+        prepare_looping_list(program, *CLICK_POINT, PERIOD_MS)
         start_before, _ = program.press_button("按钮_开始")
         time.sleep(RUN_S + PERIOD_MS / 1000 / 2)
         program.post_hotkey(F3_HOTKEY_ID)

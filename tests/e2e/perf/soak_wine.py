@@ -9,9 +9,8 @@ import time
 
 from figures import PRESSES, RELEASE, print_table
 from harness.waiting import wait_until
+from looping_list import LIST, one_line_list, prepare_looping_list
 
-LIST = "编辑框_操作组合"
-LOOP_BOX = "选择框_是否循环操作"
 PERIOD_MS = 50
 TOGGLES = 20
 TOGGLE_EVERY_S = 3.0
@@ -22,14 +21,17 @@ LATE_MS = 150
 COUNT_TOLERANCE = 0.15
 
 
+def place_of_run(run):
+    """Where the run numbered `run` (from 0) clicks: each run somewhere else."""
+    return 100 + 10 * run, 300 + 10 * run
+
+
 def list_for_run(run):
-    """The one-line list the run numbered `run` starts with; each run clicks somewhere else."""
-    return f"{100 + 10 * run},{300 + 10 * run},0,0,{PERIOD_MS / 1000},0\r\n"
+    return one_line_list(*place_of_run(run), PERIOD_MS)
 
 
 def test_soak_wine_toggled_looping_run(program, probe, desktop, recorder):
-    program.set_text(LIST, list_for_run(0))
-    program.press_button(LOOP_BOX)
+    prepare_looping_list(program, *place_of_run(0), PERIOD_MS)
     desktop.focus_keyboard(recorder.hwnd)
 
     runs = []  # (start before, start after, stop before, stop after, list's place)
@@ -41,10 +43,10 @@ def test_soak_wine_toggled_looping_run(program, probe, desktop, recorder):
         after = probe.now_ms()
         run = toggle // 2
         if toggle % 2 == 0:
-            runs.append([before, after, None, None, (100 + 10 * run, 300 + 10 * run)])
+            runs.append([before, after, None, None, place_of_run(run)])
             # Edited during the run: read only at the next start.
             time.sleep(TOGGLE_EVERY_S / 2)
-            program.set_text(LIST, "0,0,0,0,0.05,0\r\n")
+            program.set_text(LIST, one_line_list(0, 0, PERIOD_MS))
         else:
             runs[-1][2:4] = [before, after]
             # Edited while stopped: the next run must click at its new place.
