@@ -29,7 +29,11 @@ std::uint32_t Win32Clock::tickCount() { return GetTickCount(); }
 void Win32Process::messageBox(std::string_view text, std::string_view title, std::uint32_t flags) {
   const std::wstring wideText = widenGbk(text);
   const std::wstring wideTitle = widenGbk(title);
+  const HWND active = GetActiveWindow();
   MessageBoxW(nullptr, wideText.c_str(), wideTitle.c_str(), flags);
+  // A box without owner leaves the activation wherever the system puts it;
+  // give it back to the window that had it, so that it takes input again.
+  if (active != nullptr && IsWindow(active)) SetForegroundWindow(active);
 }
 
 void Win32Process::exitProcess(std::int32_t exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }
