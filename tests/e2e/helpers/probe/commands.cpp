@@ -260,30 +260,29 @@ JsonObject cursorPosition(const Request&) {
   return JsonObject().add("x", static_cast<int>(point.x)).add("y", static_cast<int>(point.y));
 }
 
-// A screen point of the window's frame whose hit-test code is the one asked
-// for (HTCLOSE for the close box): the middle of the points that answer it
-// on a coarse grid over the title bar.
+// A screen point of the title bar whose hit-test code is the one asked for
+// (HTCLOSE for the close box): the middle of the points that answer it on
+// the row halfway between the window's top and its client area.
 JsonObject hitTestPoint(const Request& request) {
   HWND window = existingWindow(request, 0);
   const auto wanted = static_cast<LRESULT>(request.integer(1));
   RECT outer{};
   GetWindowRect(window, &outer);
-  long sumX = 0;
-  long sumY = 0;
-  long hits = 0;
-  for (LONG y = outer.top; y < outer.top + 40 && y < outer.bottom; y += 2) {
-    for (LONG x = outer.right - 1; x > outer.right - 120 && x >= outer.left; x -= 2) {
-      if (sendOrThrow(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == wanted) {
-        sumX += x;
-        sumY += y;
-        ++hits;
-      }
+  POINT clientOrigin{0, 0};
+  ClientToScreen(window, &clientOrigin);
+  const LONG row = (outer.top + clientOrigin.y) / 2;
+  LONG first = -1;
+  LONG last = -1;
+  for (LONG x = outer.right - 1; x > outer.right - 160 && x >= outer.left; --x) {
+    if (sendOrThrow(window, WM_NCHITTEST, 0, MAKELPARAM(x, row)) == wanted) {
+      if (last < 0) last = x;
+      first = x;
     }
   }
-  if (hits == 0) throw RequestError("no point answers that hit-test code");
+  if (first < 0) throw RequestError("no point of the title bar answers that hit-test code");
   return JsonObject()
-      .add("x", static_cast<int>(sumX / hits))
-      .add("y", static_cast<int>(sumY / hits));
+      .add("x", static_cast<int>((first + last) / 2))
+      .add("y", static_cast<int>(row));
 }
 
 // Puts the text on the clipboard, for a test that pastes it with Ctrl+V.

@@ -1,0 +1,1 @@
+"""Drives the real program under Wine from outside, as a user would."""
