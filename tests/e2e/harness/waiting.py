@@ -2,6 +2,8 @@
 
 import time
 
+from .text_difference import describe
+
 
 class WaitTimeout(AssertionError):
     pass
@@ -33,5 +35,5 @@ def wait_for_value(read, expected, timeout, what, interval=0.02):
 
     try:
         wait_until(matches, timeout, what, interval)
-    except WaitTimeout as timeout_error:
-        raise WaitTimeout(f"{timeout_error}; expected {expected!r}, last read {seen[0]!r}") from None
+    except WaitTimeout:
+        raise WaitTimeout(f"after {timeout} s still waiting for {what}: {describe(seen[0], expected)}") from None
