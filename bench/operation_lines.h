@@ -1,7 +1,7 @@
 #pragma once
 
 // List texts of a chosen size, as a user would have built them with the add
-// action: "X,Y,0,0,1,0" and CR LF, 17 bytes a line.
+// action.
 
 #include <cstdint>
 
@@ -9,6 +9,15 @@
 
 namespace orvalek::bench {
 
-Text operationLines(std::int64_t lineCount);
+enum class LineWidth {
+  // "XXX,YYY,0,0,1,0" and CR LF, 17 bytes: a line short enough for the
+  // standard library to keep inside the string object itself.
+  Short,
+  // "XXXX,YYYY,0,0,1.5,0" and CR LF, 21 bytes: every line needs a block of
+  // its own on the heap.
+  Wide,
+};
+
+Text operationLines(std::int64_t lineCount, LineWidth width = LineWidth::Short);
 
 }  // namespace orvalek::bench

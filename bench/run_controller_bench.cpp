@@ -45,7 +45,8 @@ BENCHMARK(tickAtTheEndOfTheList)
 
 void startOnALongList(benchmark::State& state) {
   ReplayDesk desk;
-  const orvalek::Text listText = operationLines(state.range(0));
+  const auto width = static_cast<orvalek::bench::LineWidth>(state.range(1));
+  const orvalek::Text listText = operationLines(state.range(0), width);
   desk.loadList(listText, false);
   for (auto _ : state) {
     desk.controller.startRun();
@@ -55,10 +56,11 @@ void startOnALongList(benchmark::State& state) {
   state.counters["lines"] = static_cast<double>(state.range(0));
 }
 BENCHMARK(startOnALongList)
-    ->ArgName("lines")
-    ->Arg(10'000)
-    ->Arg(100'000)
-    ->Arg(1'000'000)
+    ->ArgNames({"lines", "wide"})
+    ->Args({10'000, 0})
+    ->Args({100'000, 0})
+    ->Args({1'000'000, 0})
+    ->Args({1'000'000, 1})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
