@@ -91,16 +91,17 @@ JsonObject ping(const Request&) {
 
 JsonObject now(const Request&) { return JsonObject().add("time_ms", monotonicMs()); }
 
+// A named callback: a lambda has no stdcall conversion on 32-bit x86.
+BOOL CALLBACK collectWindow(HWND window, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  return TRUE;
+}
+
 // Top-level windows whose caption contains the text, in Z order.
 JsonObject topLevelWindows(const Request& request) {
   const std::string wanted = toUtf8(request.text(0));
   std::vector<HWND> all;
-  EnumWindows(
-      [](HWND window, LPARAM list) -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&all));
+  EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&all));
   std::string windows = "[";
   for (HWND window : all) {
     const std::string title = titleOf(window);
