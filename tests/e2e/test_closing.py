@@ -7,7 +7,7 @@ from harness.timing import CLICK_TOLERANCE_MS
 from harness.waiting import wait_until
 
 
-@pytest.mark.parametrize("focused", ["按钮_加入", "编辑框_操作组合", "编辑框_秒"])
+@pytest.mark.parametrize("focused", ["按钮_加入", "编辑框_操作组合", "编辑框_秒"], ids=layout.report_name)
 def test_escape_closes_the_window_and_ends_with_exit_code_0(program, desktop, focused):
     program.put_focus_in(focused)
     desktop.press("Escape")

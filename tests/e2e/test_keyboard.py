@@ -25,7 +25,7 @@ def tab_to(program, desktop, name):
 @pytest.mark.parametrize("box, expected", [
     *[(box, "1-25") for box in layout.INTEGER_BOXES],
     *[(box, "1-2.5") for box in layout.DECIMAL_BOXES],
-])
+], ids=layout.report_name)
 def test_typing_into_a_box_keeps_only_the_characters_of_its_kind(program, desktop, box, expected):
     program.set_text(box, "")
     program.put_focus_in(box)
@@ -34,7 +34,7 @@ def test_typing_into_a_box_keeps_only_the_characters_of_its_kind(program, deskto
     assert program.text(box) == expected
 
 
-@pytest.mark.parametrize("box", ["编辑框_X", "编辑框_秒"])
+@pytest.mark.parametrize("box", ["编辑框_X", "编辑框_秒"], ids=layout.report_name)
 def test_pasted_text_is_not_filtered(program, probe, desktop, box):
     program.set_text(box, "")
     probe.set_clipboard("a1-2.5")
@@ -56,7 +56,7 @@ def test_tab_and_shift_tab_cycle_through_the_eleven_controls(program, desktop):
     assert program.text(layout.LIST) == ""
 
 
-@pytest.mark.parametrize("box, initial", [("编辑框_秒", "1"), ("编辑框_分", "0")])
+@pytest.mark.parametrize("box, initial", [("编辑框_秒", "1"), ("编辑框_分", "0")], ids=layout.report_name)
 def test_tabbing_into_the_seconds_or_minutes_box_selects_its_text(program, desktop, box, initial):
     tab_to(program, desktop, box)
     assert program.selection(box) == (0, len(initial))
@@ -80,7 +80,7 @@ def test_enter_in_the_list_box_breaks_the_line(program, desktop):
     assert program.text(layout.LIST) == "1\r\n2"
 
 
-@pytest.mark.parametrize("focused", ["按钮_加入", "编辑框_X"])
+@pytest.mark.parametrize("focused", ["按钮_加入", "编辑框_X"], ids=layout.report_name)
 def test_enter_outside_the_list_box_runs_nothing(program, probe, desktop, focused):
     program.put_focus_in(focused)
     desktop.press("Return")

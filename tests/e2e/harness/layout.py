@@ -84,3 +84,20 @@ TAB_ORDER = [
 # The one-line boxes by the characters they let through.
 INTEGER_BOXES = ["编辑框_X", "编辑框_Y", "编辑框_操作类型"]
 DECIMAL_BOXES = ["编辑框_时", "编辑框_分", "编辑框_秒"]
+
+# Plain names of the controls for the test report, which escapes other characters.
+_REPORT_NAMES = {
+    "按钮_加入": "add-button",
+    "编辑框_操作组合": "list-box",
+    "编辑框_操作类型": "click-kind-box",
+    "编辑框_X": "x-box",
+    "编辑框_Y": "y-box",
+    "编辑框_时": "hours-box",
+    "编辑框_分": "minutes-box",
+    "编辑框_秒": "seconds-box",
+}
+
+
+def report_name(value):
+    """A test id for a parameter: the control's plain name, or pytest's own id for other values."""
+    return _REPORT_NAMES.get(value) if isinstance(value, str) else None

@@ -17,13 +17,19 @@ class Program:
     def __init__(self, suite, probe, desktop, environment, workdir):
         self._probe = probe
         self._desktop = desktop
-        self._process = subprocess.Popen([suite.wine, str(suite.program)], env=environment, cwd=workdir)
+        # What Wine says goes to a file: shown when the start fails, and no
+        # pipe that Wine's service processes could hold open.
+        self._messages_path = workdir / "wine-messages.txt"
+        with open(self._messages_path, "wb") as messages:
+            self._process = subprocess.Popen([suite.wine, str(suite.program)], env=environment, cwd=workdir,
+                                             stdout=messages, stderr=subprocess.STDOUT)
         self.hwnd = wait_until(self._shown_main_window, START_TIMEOUT_S, "the main window to show")
         self._controls = None
 
     def _shown_main_window(self):
         if self._process.poll() is not None:
-            raise AssertionError(f"the program ended at start with exit code {self._process.returncode}")
+            raise AssertionError(f"the program ended at start with exit code {self._process.returncode}; "
+                                 f"Wine said: {self._messages_path.read_text(errors='replace')!r}")
         shown = [window for window in self._probe.top_level_windows(layout.TITLE)
                  if window["visible"] and window["title"] == layout.TITLE]
         assert len(shown) <= 1, f"more than one main window: {shown}"
