@@ -97,16 +97,17 @@ for _ in $(seq 1 100); do
 done
 xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not answer on $DISPLAY"
 
+# One Wine server for the whole suite, started before anything else of
+# Wine: each program then starts in a moment.
 ready_mark=$WINEPREFIX/.orvalek-e2e-ready
+[ -f "$ready_mark" ] || rm -rf "$WINEPREFIX"
+mkdir -p "$WINEPREFIX"
+wineserver -p || fail "the Wine server did not start"
 if ! [ -f "$ready_mark" ]; then
   echo "creating the Wine prefix $WINEPREFIX"
-  rm -rf "$WINEPREFIX"
   wineboot -i >"$state/wineboot.log" 2>&1 || fail "wineboot failed: $(tail -5 "$state/wineboot.log")"
   touch "$ready_mark"
 fi
-
-# One Wine server for the whole suite: each program then starts in a moment.
-wineserver -p
 
 # No window manager runs on the virtual display: Wine draws the frames
 # itself, close box included, so that a test can click it.
