@@ -23,7 +23,9 @@ def test_a_two_line_run_clicks_each_line_at_its_time_then_stops(program, recorde
     assert_due(both[2].time_ms, first[0].time_ms + 3000, first[0].time_ms + 3000, "the double click of line 2")
     program.wait_for_caption(layout.STOPPED_CAPTION, timeout=2)
     program.wait_until_shown_normally()
-    assert tuple(program.window()["rect"]) == layout.WINDOW_RECT
+    window = program.window()
+    assert tuple(window["rect"]) == layout.WINDOW_RECT
+    assert window["foreground"], "the window came back without being activated"
 
 
 def test_a_looping_run_starts_over_at_line_1(program, recorder):

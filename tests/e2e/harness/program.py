@@ -20,6 +20,8 @@ class Program:
         # What Wine says goes to a file: shown when the start fails, and no
         # pipe that Wine's service processes could hold open.
         self._messages_path = workdir / "wine-messages.txt"
+        # Wine's error messages only, for a start that fails.
+        environment = dict(environment, WINEDEBUG="-all,err+all")
         with open(self._messages_path, "wb") as messages:
             self._process = subprocess.Popen([suite.wine, str(suite.program)], env=environment, cwd=workdir,
                                              stdout=messages, stderr=subprocess.STDOUT)
