@@ -4,6 +4,7 @@ from harness import layout
 from harness.waiting import wait_until
 
 BM_CLICK = 0x00F5
+WM_CLOSE = 0x0010
 WS_DISABLED = 0x08000000
 SS_TYPEMASK = 0x1F
 SS_ICON = 0x03
@@ -38,3 +39,20 @@ def test_the_help_button_shows_the_help_text_in_a_box_the_window_waits_for(progr
     assert not program.window()["style"] & WS_DISABLED, "the main window takes no input after the box"
     assert program.is_running()
     assert program.caption() == layout.TITLE
+
+
+def test_a_run_goes_on_clicking_while_the_help_box_is_open(program, probe, desktop, recorder):
+    program.set_text(layout.LIST, "100,200,0,0,1,0\r\n")
+    program.press_button("选择框_是否循环操作")
+    program.press_button("按钮_开始")
+    probe.post(program.control("按钮1"), BM_CLICK)
+    box = wait_until(lambda: shown_help_box(probe), 10, "the help box")
+    clicks_before = len(recorder.messages())
+
+    # Two more clicks of the loop while the box is open.
+    recorder.wait_for_messages(clicks_before + 4, timeout=4)
+    assert shown_help_box(probe) == box
+
+    probe.post(box, WM_CLOSE)
+    wait_until(lambda: not probe.window(box)["exists"], 5, "the help box to close")
+    assert not program.window()["style"] & WS_DISABLED, "the main window takes no input after the box"

@@ -3,7 +3,7 @@
 import pytest
 
 from harness import layout
-from harness.recorder import kinds, left_click
+from harness.recorder import click, kinds
 from harness.timing import CLICK_TOLERANCE_MS, assert_due
 from harness.waiting import wait_for_value, wait_until
 
@@ -41,7 +41,7 @@ def test_f3_starts_a_run_from_line_1_and_stops_it_without_touching_caption_or_wi
     program.wait_for_caption(layout.running_caption(1), timeout=2)
     program.wait_until_minimized()
     first = recorder.wait_for_messages(2, timeout=3)
-    assert kinds(first) == left_click(100, 200)
+    assert kinds(first) == click(100, 200)
     assert_due(first[0].time_ms, pressed_before + 1000, pressed_after + 1000, "the click of line 1")
     program.wait_for_caption(layout.running_caption(2), timeout=1)
 
@@ -59,7 +59,7 @@ def test_f3_starts_a_run_from_line_1_and_stops_it_without_touching_caption_or_wi
     restarted_after = probe.now_ms()
     program.wait_for_caption(layout.running_caption(1), timeout=2)
     again = recorder.wait_for_messages(4, timeout=3)
-    assert kinds(again[2:]) == left_click(100, 200)
+    assert kinds(again[2:]) == click(100, 200)
     assert_due(again[2].time_ms, restarted_before + 1000, restarted_after + 1000, "the click of line 1 again")
 
 

@@ -1,7 +1,7 @@
 """Runs of the list, watched by the click recorder: clicks, their times, the captions, the window state."""
 
 from harness import layout
-from harness.recorder import kinds, left_click, left_double_click
+from harness.recorder import click, double_click, kinds
 from harness.timing import CLICK_TOLERANCE_MS, assert_due
 from harness.waiting import wait_until
 
@@ -13,19 +13,37 @@ def test_a_two_line_run_clicks_each_line_at_its_time_then_stops(program, recorde
     program.wait_until_minimized()
 
     first = recorder.wait_for_messages(2, timeout=4)
-    assert kinds(first) == left_click(100, 200)
+    assert kinds(first) == click(100, 200)
     assert_due(first[0].time_ms, started_before + 2000, started_after + 2000, "the click of line 1")
     program.wait_for_caption(layout.running_caption(2), timeout=1)
     assert program.window()["minimized"]
 
     both = recorder.wait_for_messages(6, timeout=5)
-    assert kinds(both) == left_click(100, 200) + left_double_click(300, 400)
+    assert kinds(both) == click(100, 200) + double_click(300, 400)
     assert_due(both[2].time_ms, first[0].time_ms + 3000, first[0].time_ms + 3000, "the double click of line 2")
     program.wait_for_caption(layout.STOPPED_CAPTION, timeout=2)
     program.wait_until_shown_normally()
     window = program.window()
     assert tuple(window["rect"]) == layout.WINDOW_RECT
     assert window["foreground"], "the window came back without being activated"
+
+
+# Click kind, the button it presses and whether it clicks twice; a kind
+# outside 0 to 3 acts as 0.
+CLICK_KINDS = [(0, "L", False), (1, "L", True), (2, "R", False), (3, "R", True), (7, "L", False), (-1, "L", False)]
+
+
+def test_each_click_kind_sends_its_button_presses_at_its_line_position(program, recorder):
+    # Half a second and 100 pixels apart, so that no two lines make one double click.
+    positions = [(100 + 100 * line, 300) for line in range(len(CLICK_KINDS))]
+    program.set_text(layout.LIST, "".join(f"{x},{y},0,0,0.5,{kind}\r\n"
+                                          for (x, y), (kind, _, _) in zip(positions, CLICK_KINDS)))
+    program.press_button("按钮_开始")
+
+    expected = [message for (x, y), (_, button, twice) in zip(positions, CLICK_KINDS)
+                for message in (double_click if twice else click)(x, y, button)]
+    assert kinds(recorder.wait_for_messages(len(expected), timeout=6)) == expected
+    program.wait_for_caption(layout.STOPPED_CAPTION, timeout=2)
 
 
 def test_a_looping_run_starts_over_at_line_1(program, recorder):
@@ -35,12 +53,12 @@ def test_a_looping_run_starts_over_at_line_1(program, recorder):
     program.press_button("按钮_开始")
 
     two_lines = recorder.wait_for_messages(4, timeout=4)
-    assert kinds(two_lines) == left_click(100, 200) + left_click(300, 400)
+    assert kinds(two_lines) == click(100, 200) + click(300, 400)
     program.wait_for_caption(layout.running_caption(1), timeout=0.8)
     assert program.window()["minimized"]
 
     clicks = recorder.wait_for_messages(8, timeout=4)
-    assert kinds(clicks[:8]) == (left_click(100, 200) + left_click(300, 400)) * 2
+    assert kinds(clicks[:8]) == (click(100, 200) + click(300, 400)) * 2
     # Both lines wait 1 s, so the timer keeps its phase: a click every second.
     presses = [message.time_ms for message in clicks[:8:2]]
     for earlier, later in zip(presses, presses[1:]):
@@ -52,7 +70,7 @@ def test_a_blank_line_halts_the_run_and_leaves_the_program_running(program, prob
     program.set_text(layout.LIST, listing)
     _, started_after = program.press_button("按钮_开始")
 
-    assert kinds(recorder.wait_for_messages(2, timeout=3)) == left_click(1, 1)
+    assert kinds(recorder.wait_for_messages(2, timeout=3)) == click(1, 1)
     program.wait_for_caption(layout.running_caption(2), timeout=1)
     program.wait_until_shown_normally()
 

@@ -62,13 +62,15 @@ class ClickRecorder:
             raise WaitTimeout(f"{timeout_error}; seen: {self.messages()!r}") from None
 
 
-def left_click(x, y):
-    return [("LBUTTONDOWN", x, y), ("LBUTTONUP", x, y)]
+def click(x, y, button="L"):
+    """The messages of a single click of the button "L" or "R" at (x, y)."""
+    return [(f"{button}BUTTONDOWN", x, y), (f"{button}BUTTONUP", x, y)]
 
 
-def left_double_click(x, y):
+def double_click(x, y, button="L"):
     # With CS_DBLCLKS the second press of a double click arrives as a double-click message.
-    return [("LBUTTONDOWN", x, y), ("LBUTTONUP", x, y), ("LBUTTONDBLCLK", x, y), ("LBUTTONUP", x, y)]
+    return [(f"{button}BUTTONDOWN", x, y), (f"{button}BUTTONUP", x, y),
+            (f"{button}BUTTONDBLCLK", x, y), (f"{button}BUTTONUP", x, y)]
 
 
 def kinds(messages):
