@@ -19,7 +19,7 @@ enum class ControlKind { PushButton, CheckBox, OneLineEdit, MultiLineEdit, Label
 // Which typed characters (code 32 and above) a one-line box takes.
 enum class CharacterFilter { None, Integer, Decimal };
 
-struct ControlSpec {
+struct ControlDefinition {
   ControlId id;
   ControlKind kind;
   std::int32_t left;
@@ -31,7 +31,7 @@ struct ControlSpec {
 };
 
 // In the order of creation.
-inline constexpr std::array<ControlSpec, kControlCount> kControlTable = {{
+inline constexpr std::array<ControlDefinition, kControlCount> kControlTable = {{
     {ControlId::按钮1, ControlKind::PushButton, 152, 8, 80, 32, texts::kHelpButton,
      CharacterFilter::None},
     {ControlId::选择框_是否循环操作, ControlKind::CheckBox, 8, 200, 120, 24, texts::kLoopCheckBox,
@@ -78,9 +78,9 @@ inline constexpr std::array<ControlId, 11> kTabOrder = {
 };
 
 // The table row of `id`; the main window itself has none.
-constexpr const ControlSpec* findControlSpec(ControlId id) {
-  for (const ControlSpec& spec : kControlTable) {
-    if (spec.id == id) return &spec;
+constexpr const ControlDefinition* findControlDefinition(ControlId id) {
+  for (const ControlDefinition& definition : kControlTable) {
+    if (definition.id == id) return &definition;
   }
   return nullptr;
 }

@@ -30,9 +30,9 @@ void SimulatedShell::click(ControlId control) {
 void SimulatedShell::focus(ControlId control) {
   if (events_ == nullptr || focused_ == control) return;
   focused_ = control;
-  const ControlSpec* spec = findControlSpec(control);
-  const bool isEditBox = spec != nullptr && (spec->kind == ControlKind::OneLineEdit ||
-                                             spec->kind == ControlKind::MultiLineEdit);
+  const ControlDefinition* definition = findControlDefinition(control);
+  const bool isEditBox = definition != nullptr && (definition->kind == ControlKind::OneLineEdit ||
+                                                   definition->kind == ControlKind::MultiLineEdit);
   if (isEditBox) events_->onGotFocus(control);
 }
 

@@ -103,18 +103,18 @@ bool MainWindow::create(WindowEvents& events) {
 }
 
 bool MainWindow::createControls() {
-  for (const ControlSpec& spec : kControlTable) {
-    const ControlClass kind = controlClass(spec.kind, labelClass_.name());
+  for (const ControlDefinition& definition : kControlTable) {
+    const ControlClass kind = controlClass(definition.kind, labelClass_.name());
     if (kind.name == nullptr) continue;  // the timer is no window
-    const std::wstring text = widenGbk(spec.initialText);
-    const HWND control =
-        CreateWindowExW(kind.extendedStyle, kind.name, text.c_str(), kind.style, spec.left,
-                        spec.top, spec.width, spec.height, handle(),
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, nullptr);
+    const std::wstring text = widenGbk(definition.initialText);
+    const HWND control = CreateWindowExW(
+        kind.extendedStyle, kind.name, text.c_str(), kind.style, definition.left, definition.top,
+        definition.width, definition.height, handle(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(definition.id)), instance_, nullptr);
     if (control == nullptr) return false;
-    controls_[static_cast<std::size_t>(spec.id)] = control;
+    controls_[static_cast<std::size_t>(definition.id)] = control;
     SendMessageW(control, WM_SETFONT, defaultGuiFont(), FALSE);
-    if (isEditBox(spec.kind)) SendMessageW(control, EM_SETLIMITTEXT, kNoTextLimit, 0);
+    if (isEditBox(definition.kind)) SendMessageW(control, EM_SETLIMITTEXT, kNoTextLimit, 0);
   }
   return true;
 }
@@ -126,8 +126,8 @@ HWND MainWindow::windowOf(ControlId control) const {
 
 std::optional<ControlId> MainWindow::controlOf(HWND window) const {
   if (window == nullptr) return std::nullopt;
-  for (const ControlSpec& spec : kControlTable) {
-    if (windowOf(spec.id) == window) return spec.id;
+  for (const ControlDefinition& definition : kControlTable) {
+    if (windowOf(definition.id) == window) return definition.id;
   }
   return std::nullopt;
 }
@@ -177,7 +177,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
   const std::optional<ControlId> control = controlOf(reinterpret_cast<HWND>(lParam));
   if (events_ == nullptr || !control) return 0;
-  const ControlKind kind = findControlSpec(*control)->kind;
+  const ControlKind kind = findControlDefinition(*control)->kind;
   const UINT notification = HIWORD(wParam);
   if (isButton(kind) && notification == BN_CLICKED) events_->onClicked(*control);
   if (isEditBox(kind) && notification == EN_SETFOCUS) events_->onGotFocus(*control);

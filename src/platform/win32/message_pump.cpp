@@ -69,9 +69,9 @@ bool MessagePump::takeKeyPress(const MSG& message) {
 bool MessagePump::takeCharacter(const MSG& message) {
   const std::optional<ControlId> control = window_.controlOf(message.hwnd);
   if (!control) return false;
-  const ControlSpec* spec = findControlSpec(*control);
-  if (spec->kind != ControlKind::OneLineEdit) return false;
-  return !characterPasses(spec->filter, static_cast<std::uint32_t>(message.wParam));
+  const ControlDefinition* definition = findControlDefinition(*control);
+  if (definition->kind != ControlKind::OneLineEdit) return false;
+  return !characterPasses(definition->filter, static_cast<std::uint32_t>(message.wParam));
 }
 
 }  // namespace orvalek::win32

@@ -53,7 +53,7 @@ TEST(KeyboardRules, TabAndShiftTabWalkTheTabOrderAndWrapAtBothEnds) {
 
 TEST(KeyboardRules, EscClosesTheWindowFromEveryControlAndFromNoFocus) {
   EXPECT_EQ(decideKeyPress(plain(kVkEscape), std::nullopt).action, KeyAction::CloseWindow);
-  for (const ControlSpec& control : kControlTable) {
+  for (const ControlDefinition& control : kControlTable) {
     SCOPED_TRACE(static_cast<int>(control.id));
     EXPECT_EQ(decideKeyPress(plain(kVkEscape), control.id).action, KeyAction::CloseWindow);
   }
@@ -116,7 +116,7 @@ TEST(CharacterFilters, CodesBelow32AlwaysPassAndWideCharactersNeverReachAFiltere
 }
 
 TEST(ControlTable, EveryFocusableControlStandsInTheTabOrderExactlyOnce) {
-  for (const ControlSpec& control : kControlTable) {
+  for (const ControlDefinition& control : kControlTable) {
     const bool focusable = control.kind != ControlKind::Label && control.kind != ControlKind::Timer;
     const auto count = std::count(kTabOrder.begin(), kTabOrder.end(), control.id);
     EXPECT_EQ(count, focusable ? 1 : 0) << static_cast<int>(control.id);
