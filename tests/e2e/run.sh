@@ -83,7 +83,8 @@ cleanup() {
     wait "$xvfb_pid" 2>/dev/null || true
   fi
 }
-trap cleanup EXIT INT TERM
+trap cleanup EXIT
+trap "exit 130" INT TERM
 
 # A Wine server left from an earlier run of this prefix would hold another display.
 wineserver -k 2>/dev/null || true

@@ -17,10 +17,9 @@ class Program:
     def __init__(self, suite, probe, desktop, environment, workdir):
         self._probe = probe
         self._desktop = desktop
-        # What Wine says goes to a file: shown when the start fails, and no
-        # pipe that Wine's service processes could hold open.
+        # Wine's error messages go to a file, shown when the start fails; a
+        # pipe could be held open by Wine's service processes.
         self._messages_path = workdir / "wine-messages.txt"
-        # Wine's error messages only, for a start that fails.
         environment = dict(environment, WINEDEBUG="-all,err+all")
         with open(self._messages_path, "wb") as messages:
             self._process = subprocess.Popen([suite.wine, str(suite.program)], env=environment, cwd=workdir,
