@@ -76,7 +76,12 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 xvfb_pid=
+pytest_pid=
 cleanup() {
+  if [ -n "$pytest_pid" ]; then
+    kill "$pytest_pid" 2>/dev/null || true
+    wait "$pytest_pid" 2>/dev/null || true
+  fi
   wineserver -k 2>/dev/null || true
   if [ -n "$xvfb_pid" ]; then
     kill "$xvfb_pid" 2>/dev/null || true
@@ -119,4 +124,7 @@ export ORVALEK_E2E_PROGRAM=$program
 export ORVALEK_E2E_HELPERS=$helpers
 export ORVALEK_E2E_WINE=$wine_launcher
 # A safety net: the suite takes a few minutes; a hang must not hold CI.
-timeout --signal=TERM 840 "$python" -m pytest tests/e2e -v "$@"
+# In the background, so that an interrupt reaches the clean-up at once.
+timeout --signal=TERM 840 "$python" -m pytest tests/e2e -v "$@" &
+pytest_pid=$!
+wait "$pytest_pid"
