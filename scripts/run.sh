@@ -20,4 +20,4 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 prepare_wine_prefix "$frames"
 echo "starting dist/orvalek-x64.exe (Wine prefix $WINEPREFIX); close its window or press Esc in it to end"
-"$WINE64" dist/orvalek-x64.exe
+run_wine dist/orvalek-x64.exe

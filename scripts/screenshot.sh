@@ -20,7 +20,7 @@ start_virtual_display
 trap cleanup EXIT
 prepare_wine_prefix frames
 
-"$WINE64" dist/orvalek-x64.exe &
+run_wine dist/orvalek-x64.exe &
 program_pid=$!
 window="$(wait_for_main_window)"
 sleep 1  # let every control paint

@@ -9,6 +9,11 @@ WINE64="$(command -v wine64 || true)"
 [ -n "$WINE64" ] || WINE64=/usr/lib/wine/wine64
 [ -x "$WINE64" ] || WINE64="$(command -v wine)"
 
+# Runs a Windows program with address-space randomisation off: without a
+# preloader, the loader's randomised heap now and then takes the fixed
+# address of Wine's shared user data and the start fails.
+run_wine() { setarch "$(uname -m)" -R "$WINE64" "$@"; }
+
 # Starts Xvfb on the first free display from :77 up; sets DISPLAY and XVFB_PID.
 start_virtual_display() {
   local number=77

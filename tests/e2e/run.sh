@@ -30,7 +30,7 @@ if ! [ -f "$helpers/probe.exe" ] || ! [ -f "$helpers/click_recorder.exe" ] ||
   cmake --build --preset windows-x64 --target e2e_probe e2e_click_recorder e2e_exit_with
 fi
 
-for tool in Xvfb xdotool xdpyinfo wine wineboot wineserver localedef; do
+for tool in Xvfb xdotool xdpyinfo wine wineboot wineserver localedef setarch; do
   command -v "$tool" >/dev/null || fail "$tool is missing (run scripts/install-deps.sh)"
 done
 python=/usr/bin/python3
@@ -47,6 +47,17 @@ fi
 
 state=$repo/.e2e
 mkdir -p "$state"
+
+# Wine maps its shared user data at a fixed low address. Debian's loader has
+# no preloader to reserve it, so with address-space randomisation the
+# loader's heap now and then lands there and a start fails ("failed to map
+# the shared user data", exit code 1). Every Windows program of the suite
+# therefore starts with randomisation off, through this wrapper; exit codes
+# pass through unchanged.
+wine_fixed_layout=$state/wine-fixed-layout
+printf '#!/bin/sh\nexec setarch "%s" -R "%s" "$@"\n' "$(uname -m)" "$wine_launcher" \
+  >"$wine_fixed_layout"
+chmod +x "$wine_fixed_layout"
 
 # The two system locales the program runs under, compiled into a private
 # folder: nothing is installed system-wide for them.
@@ -122,7 +133,7 @@ wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/de
 
 export ORVALEK_E2E_PROGRAM=$program
 export ORVALEK_E2E_HELPERS=$helpers
-export ORVALEK_E2E_WINE=$wine_launcher
+export ORVALEK_E2E_WINE=$wine_fixed_layout
 # A safety net: the suite takes a few minutes; a hang must not hold CI.
 # In the background, so that an interrupt reaches the clean-up at once.
 timeout --signal=TERM 840 "$python" -m pytest tests/e2e -v "$@" &
