@@ -34,9 +34,9 @@ std::int32_t ControlProperties::displayState() {
 }
 
 void ControlProperties::setDisplayState(std::int32_t state) {
-  displayState_ = std::clamp(state, 0, 3);
+  const std::int32_t clamped = std::clamp(state, 0, 3);
   if (!window_.isMainWindowVisible()) return;
-  switch (displayState_) {
+  switch (clamped) {
     case 0:
       window_.showMainWindow(ShowCommand::Normal);
       break;

@@ -62,7 +62,6 @@ class ControlProperties {
 
   platform::WindowPort& window_;
   std::int32_t intervalMs_ = 0;
-  std::int32_t displayState_ = 0;
   Selection selections_[kControlCount + 1] = {};
 };
 
