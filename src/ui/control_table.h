@@ -16,6 +16,11 @@ namespace orvalek {
 
 enum class ControlKind { PushButton, CheckBox, OneLineEdit, MultiLineEdit, Label, Timer };
 
+// Edit boxes raise the got-focus event and have their text limit lifted.
+constexpr bool isEditBox(ControlKind kind) {
+  return kind == ControlKind::OneLineEdit || kind == ControlKind::MultiLineEdit;
+}
+
 // Which typed characters (code 32 and above) a one-line box takes.
 enum class CharacterFilter { None, Integer, Decimal };
 

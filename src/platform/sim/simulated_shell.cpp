@@ -31,9 +31,7 @@ void SimulatedShell::focus(ControlId control) {
   if (events_ == nullptr || focused_ == control) return;
   focused_ = control;
   const ControlDefinition* definition = findControlDefinition(control);
-  const bool isEditBox = definition != nullptr && (definition->kind == ControlKind::OneLineEdit ||
-                                                   definition->kind == ControlKind::MultiLineEdit);
-  if (isEditBox) events_->onGotFocus(control);
+  if (definition != nullptr && isEditBox(definition->kind)) events_->onGotFocus(control);
 }
 
 }  // namespace orvalek::sim

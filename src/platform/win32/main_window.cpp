@@ -45,10 +45,6 @@ ControlClass controlClass(ControlKind kind, LPCWSTR labelClassName) {
   return {nullptr, 0, 0};
 }
 
-bool isEditBox(ControlKind kind) {
-  return kind == ControlKind::OneLineEdit || kind == ControlKind::MultiLineEdit;
-}
-
 bool isButton(ControlKind kind) {
   return kind == ControlKind::PushButton || kind == ControlKind::CheckBox;
 }
